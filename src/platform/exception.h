@@ -18,11 +18,11 @@ private:
   std::string message_;
 };
 
-#define QM_DECLARE_EXCEPTION(Name, Base)                                      \
-  class Name : public Base {                                                  \
-  public:                                                                     \
-    using Base::Base;                                                         \
-    const char* ClassName() const noexcept override { return #Name; }        \
+#define QM_DECLARE_EXCEPTION(Name, Base)                                                           \
+  class Name : public Base {                                                                       \
+  public:                                                                                          \
+    using Base::Base;                                                                              \
+    const char* ClassName() const noexcept override { return #Name; }                              \
   }
 
 // Text that is not a valid number where one is needed.
