@@ -52,7 +52,7 @@ struct Participant {
   Role role;
 };
 
-bool Overlaps(const tsxVec3f* a, const tsxVec3f* b, int count) {
+[[maybe_unused]] bool Overlaps(const tsxVec3f* a, const tsxVec3f* b, int count) {
   // std::less gives a total order even across unrelated arrays.
   const std::less<const tsxVec3f*> before;
   return before(a, b + count) && before(b, a + count);

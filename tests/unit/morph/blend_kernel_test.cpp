@@ -13,7 +13,7 @@
 namespace qm::morph {
 namespace {
 
-struct TargetSpec {
+struct TargetSetting {
   int channel;
   int slider;
   bool delta;
@@ -24,13 +24,13 @@ struct TargetSpec {
 struct OneVertexCase {
   std::string name;
   tsxVec3f original;
-  std::vector<TargetSpec> targets;
+  std::vector<TargetSetting> targets;
   float tolerance;
   tsxVec3f expected;
 };
 
 // Blends one vertex with the original at 100 and the given targets.
-tsxVec3f BlendOne(const tsxVec3f& original, const std::vector<TargetSpec>& targets,
+tsxVec3f BlendOne(const tsxVec3f& original, const std::vector<TargetSetting>& targets,
                   float tolerance) {
   std::array<tsxVec3f, kChannelCount> targetVertices{};
   BlendInput input;
@@ -38,7 +38,7 @@ tsxVec3f BlendOne(const tsxVec3f& original, const std::vector<TargetSpec>& targe
   input.sliders[0] = 100;
   input.deltaTolerance = tolerance;
   input.vertexCount = 1;
-  for (const TargetSpec& target : targets) {
+  for (const TargetSetting& target : targets) {
     targetVertices[target.channel] = target.vertex;
     input.targets[target.channel] = target.captured ? &targetVertices[target.channel] : nullptr;
     input.sliders[target.channel] = target.slider;
