@@ -21,8 +21,8 @@ TEST(RegistrationBlock, WritesStringsNulsAndLittleEndianValuesOnly) {
   WriteRegistrationBlock(block.data(), "Quillmere", "Ardwynne", 2, 0x1234);
 
   Block expected = Filled(0xAB);
-  std::memcpy(expected.data(), "Quillmere", 10);       // with its NUL
-  std::memcpy(expected.data() + 32, "Ardwynne", 9);    // with its NUL
+  std::memcpy(expected.data(), "Quillmere", 10);    // with its NUL
+  std::memcpy(expected.data() + 32, "Ardwynne", 9); // with its NUL
   expected[96] = 2;
   expected[97] = 0;
   expected[98] = 0x34;
