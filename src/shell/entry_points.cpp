@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/exception.h"
+#include "shell/entry_points.h"
 #include "shell/host_api.h"
 #include "shell/messages.h"
 #include "shell/plugin_host.h"

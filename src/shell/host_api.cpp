@@ -91,6 +91,12 @@ std::uint16_t LoadHostApi() {
   return level;
 }
 
+void RequireHostApi() {
+  if (!HostApiLib) {
+    throw Exception("The host API is not loaded: the host has not registered the plug-in");
+  }
+}
+
 void ReleaseHostApi() {
   if (HostApiLib) {
     platform::ReleaseLibrary(HostApiLib);

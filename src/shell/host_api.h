@@ -55,6 +55,10 @@ std::uint16_t LoadHostApi();
 // Releases the library if it is loaded.
 void ReleaseHostApi();
 
+// Raises an error unless the library is loaded: a host that calls the plug-in before
+// registering it, or after a refused registration, gets a report, not a crash.
+void RequireHostApi();
+
 // Binds the tiers in order and returns the level reached.
 std::uint16_t BindHostApi(platform::LibraryHandle library);
 

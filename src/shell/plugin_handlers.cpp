@@ -1,4 +1,5 @@
 // This plug-in's handlers in the host record's slots.
+#include "shell/host_api.h"
 #include "shell/plugin_host.h"
 #include "ui/show_panel.h"
 
@@ -14,6 +15,7 @@ void OnGetData(std::int32_t& result) {
 }
 
 void OnLeftClick(std::int32_t& result) {
+  RequireHostApi();
   ShowControlPanel();
   result = 0;
 }
