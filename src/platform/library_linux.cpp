@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -9,9 +10,11 @@
 namespace qm::platform {
 namespace {
 
+// Trivially destructible on purpose: a thread_local with a destructor would keep
+// the module from ever being unloaded while the thread lives.
 struct LoaderFailure {
   int code = 0;
-  std::string text;
+  char text[512] = {};
 };
 
 thread_local LoaderFailure lastFailure;
@@ -33,7 +36,7 @@ int CodeFromLoaderText(const std::string& text) {
 
 void RecordFailure(const char* fallback) {
   const char* message = dlerror();
-  lastFailure.text = message ? message : fallback;
+  std::snprintf(lastFailure.text, sizeof lastFailure.text, "%s", message ? message : fallback);
   lastFailure.code = CodeFromLoaderText(lastFailure.text);
 }
 
@@ -73,7 +76,7 @@ void* FindSymbol(LibraryHandle library, const char* name) {
 int LastErrorCode() { return lastFailure.code; }
 
 std::string SystemErrorText(int code) {
-  if (code != 0 && code == lastFailure.code && !lastFailure.text.empty()) {
+  if (code != 0 && code == lastFailure.code && lastFailure.text[0] != 0) {
     return Tidy(lastFailure.text);
   }
   return Tidy(std::strerror(code));
