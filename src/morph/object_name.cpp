@@ -14,7 +14,7 @@ constexpr int kNameBufferSize = 255;
 } // namespace
 
 std::string GetName(tsxSOBJ* node) {
-  if (tsxIsGNode(node) != 1) return kUnsupportedObject;
+  if (!node || tsxIsGNode(node) != 1) return kUnsupportedObject;
   std::array<char, kNameBufferSize> buffer{};
   const int stored = tsxGNodeGetName(node, buffer.data(), kNameBufferSize);
   // The host may report more than fits (or less than nothing); the terminator goes
@@ -25,6 +25,7 @@ std::string GetName(tsxSOBJ* node) {
 }
 
 void SetName(tsxSOBJ* node, const std::string& name) {
+  if (!node) return;
   std::array<char, kNameBufferSize> buffer{};
   std::memcpy(buffer.data(), name.data(), std::min<std::size_t>(name.size(), kNameBufferSize - 1));
   tsxGNodeSetName(node, buffer.data());

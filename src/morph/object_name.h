@@ -12,11 +12,12 @@ namespace qm {
 inline constexpr const char* kUnsupportedObject = "Unsupported Object";
 
 // The node's name read through a 255-byte buffer (so at most 254 characters), or
-// "Unsupported Object" when the host does not call it a geometric node. Never reads
-// past the buffer, whatever length the host reports.
+// "Unsupported Object" when the host does not call it a geometric node, or for an
+// empty handle. Never reads past the buffer, whatever length the host reports.
 std::string GetName(tsxSOBJ* node);
 
-// Gives the node a name through a 255-byte buffer, cut to 254 characters.
+// Gives the node a name through a 255-byte buffer, cut to 254 characters. Does
+// nothing for an empty handle.
 void SetName(tsxSOBJ* node, const std::string& name);
 
 } // namespace qm
