@@ -44,6 +44,7 @@ void BringToFront(Form* form) {
 std::vector<Form*> LiveForms() { return State().live; }
 
 Form* FindForm(std::string_view name) {
+  if (name.empty()) return nullptr; // unnamed forms cannot be looked up
   for (Form* form : State().live) {
     if (SameName(form->Name(), name)) return form;
   }

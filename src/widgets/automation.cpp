@@ -42,8 +42,11 @@ std::vector<std::string_view> Words(std::string_view verb, std::string_view argu
   for (std::string_view word : words)
     blank = blank || word.empty();
   if (words.size() != count || blank) {
-    throw NotUnderstood(std::string(verb) + " takes " + std::to_string(count) +
-                        (count == 1 ? " word" : " words") + " separated by single spaces");
+    std::string takes = count == 0 ? "no arguments"
+                        : count == 1
+                            ? "one argument"
+                            : std::to_string(count) + " arguments separated by single spaces";
+    throw NotUnderstood(std::string(verb) + " takes " + takes);
   }
   return words;
 }

@@ -143,6 +143,7 @@ Component& Form::Adopt(std::unique_ptr<Component> component) {
 }
 
 Component* Form::FindComponent(std::string_view name) const {
+  if (name.empty()) return nullptr; // unnamed components cannot be looked up
   for (const auto& component : components_) {
     if (SameName(component->Name(), name)) return component.get();
   }

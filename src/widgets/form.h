@@ -113,7 +113,8 @@ public:
 
   // Controls and menu items in creation order.
   const std::vector<std::unique_ptr<Component>>& Components() const { return components_; }
-  // By component name, ignoring letter case; null when there is none.
+  // By component name, ignoring letter case; null when there is none (and for an
+  // empty name: unnamed components cannot be looked up).
   Component* FindComponent(std::string_view name) const;
   template <class T> T* Find(std::string_view name) const {
     return dynamic_cast<T*>(FindComponent(name));

@@ -81,6 +81,15 @@ TEST_F(FormTest, FindsFormsByNameIgnoringCaseOldestFirst) {
   EXPECT_EQ(FindForm("Form9"), nullptr);
 }
 
+TEST_F(FormTest, UnnamedFormsAndComponentsCannotBeLookedUp) {
+  TestForm& form = NewForm("");
+  form.Add<Button>("");
+  form.Add<Button>("");
+  EXPECT_EQ(FindForm(""), nullptr);
+  EXPECT_EQ(form.FindComponent(""), nullptr);
+  EXPECT_EQ(form.Components().size(), 2u) << "unnamed components never clash";
+}
+
 TEST_F(FormTest, OnShowRunsOnlyWhenTheFormBecomesVisible) {
   TestForm& form = NewForm("Form2");
   int shows = 0;
