@@ -148,6 +148,18 @@ public:
   void Load2Click();
   void LockTargets1Click();
   void HideTargets1Click();
+
+private:
+  // The layout, as a form resource would give it (control_panel_layout.cpp and
+  // control_panel_menu.cpp), and the wiring of every control to its handler.
+  void BuildHeader();
+  void BuildTransport();
+  void BuildPages();
+  void BuildRow(int channel, widgets::Panel& page, int top);
+  void BuildMenu();
+  void WireHandlers();
+  // Shows one page and hides the other; the page buttons' colours are the caller's.
+  void ShowPage(int page);
 };
 
 // The one control panel, null while there is none. Set before the panel's creation

@@ -1,9 +1,10 @@
 #include "ui/show_panel.h"
 
+#include "shell/tool_forms.h"
+#include "ui/control_panel.h"
+
 namespace qm {
 
-// The control panel is not built yet: the icon click reaches this point and opens
-// nothing.
-void ShowControlPanel() {}
+void ShowControlPanel() { ShowToolForm(Form1); }
 
 } // namespace qm

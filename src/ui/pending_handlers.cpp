@@ -1,0 +1,54 @@
+// Handlers that the other subsystems own, defined empty until their real ones land
+// in morph/, animation/ and scene/, so that every control is wired and the module
+// links. Each definition is removed from here when its real one is added elsewhere.
+#include "ui/control_panel.h"
+#include "ui/setup_chooser.h"
+#include "ui/substitute_dialog.h"
+
+namespace qm {
+
+// --- morph engine ---
+void TForm1::btnseloriginalClick() {}
+void TForm1::btnselClick(int) {}
+void TForm1::barChange(int) {}
+void TForm1::percentage() {}
+void TForm1::Update2Click() {}
+void TForm1::AutoUpdate1Click() {}
+void TForm1::AdjustDeltaTolerance1Click() {}
+void TForm1::CreateAnimatedObject1Click() {}
+void TForm1::SelectAnimatedObject1Click() {}
+
+// --- channel animation ---
+void TForm1::Update1Click() {}
+void TForm1::CreateFromChannels1Click() {}
+void TForm1::btnrecClick() {}
+void TForm1::btnunsetClick() {}
+void TForm1::btnrewendClick() {}
+void TForm1::btnrewClick() {}
+void TForm1::btnplayClick() {}
+void TForm1::btnffClick() {}
+void TForm1::btnffendClick() {}
+void TForm1::currframeChange() {}
+void TForm1::currframeMouseDown() {}
+void TForm1::BitBtn4Click() {}
+
+// --- scene objects and set-ups ---
+void TForm1::NewMorphingInfo1Click() {}
+void TForm1::Load2Click() {}
+void TForm1::LockTargets1Click() {}
+void TForm1::HideTargets1Click() {}
+
+// --- the set-up chooser ---
+void TForm2::FormShow() {}
+void TForm2::Button1Click() {}
+void TForm2::Button2Click() {}
+void TForm2::parsescene() {}
+
+// --- the substitute dialog ---
+void TForm3::FormShow() {}
+void TForm3::Button1Click() {}
+void TForm3::Button2Click() {}
+void TForm3::parsescene() {}
+void TForm3::store(int, const std::string&) {}
+
+} // namespace qm
