@@ -7,17 +7,6 @@
 
 namespace qm {
 
-// --- morph engine ---
-void TForm1::btnseloriginalClick() {}
-void TForm1::btnselClick(int) {}
-void TForm1::barChange(int) {}
-void TForm1::percentage() {}
-void TForm1::Update2Click() {}
-void TForm1::AutoUpdate1Click() {}
-void TForm1::AdjustDeltaTolerance1Click() {}
-void TForm1::CreateAnimatedObject1Click() {}
-void TForm1::SelectAnimatedObject1Click() {}
-
 // --- channel animation ---
 void TForm1::Update1Click() {}
 void TForm1::CreateFromChannels1Click() {}
