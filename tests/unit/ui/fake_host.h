@@ -1,0 +1,64 @@
+// Host functions answered in this process, for tests of the windows without a host
+// library: the main view window and renaming, which is all the windows' own code
+// asks of the host. Installed for the life of the object; the function variables are
+// emptied again afterwards.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/host_api.h"
+#include "shell/plugin_host.h"
+#include "widgets/application.h"
+#include "widgets/dialogs.h"
+
+namespace qm::test {
+
+inline tsxHWND const kMainView = reinterpret_cast<tsxHWND>(0x5A17);
+
+struct Renaming {
+  tsxSOBJ* node;
+  std::string name;
+  bool operator==(const Renaming&) const = default;
+};
+
+inline std::vector<Renaming>& Renamings() {
+  static std::vector<Renaming> calls;
+  return calls;
+}
+
+inline tsxHWND FakeMainView() { return kMainView; }
+inline void FakeSetName(tsxGNODE* node, const char* name) { Renamings().push_back({node, name}); }
+
+// The host functions, and a host record, for the life of a test; every form is
+// destroyed at the end so that the next test starts with none.
+class FakeHost {
+public:
+  FakeHost() {
+    tsxGetMainViewHwnd = FakeMainView;
+    tsxGNodeSetName = FakeSetName;
+    Renamings().clear();
+    PluginHost = new TtSXPluginHost;
+    widgets::TakeShownMessages();
+  }
+  ~FakeHost() {
+    delete PluginHost;
+    PluginHost = nullptr;
+    widgets::DestroyAllForms();
+    tsxGetMainViewHwnd = nullptr;
+    tsxGNodeSetName = nullptr;
+  }
+  FakeHost(const FakeHost&) = delete;
+  FakeHost& operator=(const FakeHost&) = delete;
+
+  // The names in the host record's form list, first to last.
+  static std::vector<std::string> ListedNames() {
+    std::vector<std::string> names;
+    for (const FormListEntry& entry : PluginHost->FormList)
+      names.push_back(entry.name);
+    return names;
+  }
+};
+
+} // namespace qm::test
