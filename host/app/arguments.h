@@ -1,0 +1,35 @@
+// qmhost's command line: the plug-in module to load and the commands to run on it.
+#pragma once
+
+#include "platform/exception.h"
+
+#include <string>
+#include <vector>
+
+namespace qm::host {
+
+// A command line that qmhost cannot run; the message says why.
+QM_DECLARE_EXCEPTION(EUsageError, Exception);
+
+enum class Command {
+  Click,      // tsxOnLeftClick
+  RightClick, // tsxOnRightClick
+  Deactivate, // tsxDeactivate
+};
+
+struct Invocation {
+  bool help = false;
+  std::string modulePath;
+  std::vector<Command> commands;
+};
+
+// Parses the arguments after the program name: MODULE [COMMAND...], or --help.
+Invocation ParseArguments(const std::vector<std::string>& arguments);
+
+// The command's word on the command line ("click").
+const char* CommandWord(Command command);
+
+inline constexpr const char* kUsage = "usage: qmhost MODULE [click|rightclick|deactivate]...\n"
+                                      "       qmhost --help\n";
+
+} // namespace qm::host
