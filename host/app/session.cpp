@@ -9,7 +9,10 @@ namespace qm::host {
 namespace {
 
 // Runs `call`; reports an error raised towards the host instead of dying of it.
+// What the host printed so far is flushed first, so that it comes before anything
+// the plug-in writes (its messages go to standard error).
 template <typename Call> bool Guarded(Call call, std::ostream& out) {
+  out.flush();
   try {
     call();
     return true;
