@@ -8,7 +8,6 @@
 namespace qm {
 
 // --- channel animation ---
-void TForm1::Update1Click() {}
 void TForm1::CreateFromChannels1Click() {}
 void TForm1::btnrecClick() {}
 void TForm1::btnunsetClick() {}
@@ -22,14 +21,10 @@ void TForm1::currframeMouseDown() {}
 void TForm1::BitBtn4Click() {}
 
 // --- scene objects and set-ups ---
-void TForm1::NewMorphingInfo1Click() {}
 void TForm1::Load2Click() {}
-void TForm1::LockTargets1Click() {}
-void TForm1::HideTargets1Click() {}
 
 // --- the set-up chooser ---
 void TForm2::FormShow() {}
-void TForm2::Button1Click() {}
 void TForm2::Button2Click() {}
 void TForm2::parsescene() {}
 
