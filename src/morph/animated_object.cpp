@@ -49,17 +49,18 @@ void TForm1::SelectAnimatedObject1Click() {
     return;
   }
   const std::string name = GetName(selection);
+  const std::string quoted = std::string(1, '"') + name + '"';
   const int channel = CapturingChannel(*this, selection);
   if (channel >= 0) {
-    widgets::ShowMessage(
-        "\"" + name + "\" is captured as " +
-        (channel == 0 ? std::string("the original") : "target " + std::to_string(channel)) +
-        ". The blend would overwrite it, so it cannot be the animated object.");
+    const std::string role =
+        channel == 0 ? std::string("the original") : "target " + std::to_string(channel);
+    widgets::ShowMessage(quoted + " is captured as " + role +
+                         ". The blend would overwrite it, so it cannot be the animated object.");
     return;
   }
   const int count = VertexCount(selection);
   if (count < originalvxcount) {
-    widgets::ShowMessage("\"" + name + "\" has " + std::to_string(count) +
+    widgets::ShowMessage(quoted + " has " + std::to_string(count) +
                          " vertices; the animated object needs at least as many as the "
                          "original, " +
                          std::to_string(originalvxcount) + ".");

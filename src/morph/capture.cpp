@@ -17,9 +17,12 @@ namespace {
 // blend overwrite what it reads. Refused with a word to the user.
 bool RefuseAnimatedObject(const TForm1& panel, tsxSOBJ* selection) {
   if (!panel.animbound || !selection || selection != animobj) return false;
-  widgets::ShowMessage("\"" + GetName(selection) +
-                       "\" is the animated object, which the blend writes, so it cannot be "
-                       "captured as the original or a target.");
+  // Built step by step: GCC 12 warns falsely (-Wrestrict) on "literal" + std::string.
+  std::string message = "\"";
+  message += GetName(selection);
+  message += "\" is the animated object, which the blend writes, so it cannot be captured "
+             "as the original or a target.";
+  widgets::ShowMessage(message);
   return true;
 }
 
