@@ -13,8 +13,9 @@ namespace qm {
 namespace {
 
 // Every array is checked before the kernel sees it: an object that has left the
-// scene is not asked for its vertices, and an array shorter than the original's
-// vertex count is never read or written.
+// scene is not asked for its vertices, an animated object shorter than the original
+// is not written, and a target whose vertex count no longer matches the original's
+// (the original was captured again with another mesh) takes no part.
 void RunBlend(TForm1& panel) {
   // Nothing to blend until an original is captured on this panel.
   tsxSOBJ* original = channelobj[0];
@@ -41,7 +42,7 @@ void RunBlend(TForm1& panel) {
     tsxSOBJ* target = channelobj[slot];
     // The blend must never write into what it reads.
     if (target == animobj) return;
-    if (scene.Contains(target) && VertexCount(target) >= count) {
+    if (scene.Contains(target) && VertexCount(target) == count) {
       input.targets[slot] = tsxPolyhGetVxArray(target);
     }
   }

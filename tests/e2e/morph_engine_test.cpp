@@ -302,6 +302,15 @@ TEST_F(MorphEngine, ShortArraysAreNeverReadOrWritten) {
   Do("click Form1.SelectAnimatedObject1");
   EXPECT_EQ(session_.Messages().size(), 1u);
   EXPECT_EQ(Host().TopLevel().back(), Animated());
+
+  // Captured again with fewer vertices than the target has: the target no longer
+  // matches and takes no part, even though its array is long enough to read.
+  tsxSOBJ* animated = Animated();
+  Capture(0, Mesh("Tiny", std::vector<tsxVec3f>(4, tsxVec3f{1, 2, -3})));
+  Update();
+  const auto written = Host().Vertices(animated);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_LT(written[static_cast<std::size_t>(i)].x, 1.0f) << i;
 }
 
 TEST_F(MorphEngine, ObjectsDeletedInTheHostAreLeftAlone) {
