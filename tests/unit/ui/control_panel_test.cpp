@@ -61,6 +61,7 @@ TEST_F(ControlPanel, ANewPanelIsCollapsedWithTheChooserOpenAndNothingToSelectYet
     EXPECT_FALSE(panel.bar[i]->Enabled()) << k;
     EXPECT_EQ(panel.btnsel[i]->Caption(), kUnselected) << k;
     EXPECT_TRUE(panel.box[i]->Checked()) << k;
+    EXPECT_FALSE(panel.box[i]->TabStop()) << k;
     EXPECT_EQ(panel.bar[i]->Position(), k == 0 ? 100 : 0) << k;
     EXPECT_EQ(panel.bar[i]->Min(), k == 0 ? 1 : 0) << k;
     EXPECT_EQ(panel.val[i]->Caption(), k == 0 ? "100" : "0") << k;
