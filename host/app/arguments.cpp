@@ -7,10 +7,11 @@ namespace qm::host {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, Command>, 3> kCommands{{
+constexpr std::array<std::pair<const char*, Command>, 4> kCommands{{
     {"click", Command::Click},
     {"rightclick", Command::RightClick},
     {"deactivate", Command::Deactivate},
+    {"auto", Command::Automation},
 }};
 
 } // namespace
@@ -31,6 +32,12 @@ Invocation ParseArguments(const std::vector<std::string>& arguments) {
   if (arguments.empty() || arguments[0].empty()) throw EUsageError("no plug-in module given");
   invocation.modulePath = arguments[0];
   for (std::size_t i = 1; i < arguments.size(); ++i) {
+    // "auto COMMAND" also works as one argument, as a script writes it most easily.
+    if (arguments[i].starts_with("auto ")) {
+      invocation.commands.push_back(Command::Automation);
+      invocation.automation.push_back(arguments[i].substr(5));
+      continue;
+    }
     bool known = false;
     for (const auto& [word, command] : kCommands) {
       if (arguments[i] == word) {
@@ -39,6 +46,10 @@ Invocation ParseArguments(const std::vector<std::string>& arguments) {
       }
     }
     if (!known) throw EUsageError("unknown command: " + arguments[i]);
+    if (invocation.commands.back() == Command::Automation) {
+      if (++i == arguments.size()) throw EUsageError("auto needs the automation command after it");
+      invocation.automation.push_back(arguments[i]);
+    }
   }
   return invocation;
 }

@@ -15,12 +15,17 @@ enum class Command {
   Click,      // tsxOnLeftClick
   RightClick, // tsxOnRightClick
   Deactivate, // tsxDeactivate
+  Automation, // qmAutomation with the argument that follows "auto"
 };
 
 struct Invocation {
   bool help = false;
   std::string modulePath;
   std::vector<Command> commands;
+  // The text of each Automation command, in order: the argument after "auto"
+  // (auto 'click Form1.Hide1'), or the rest of an argument that starts with "auto "
+  // ('auto click Form1.Hide1').
+  std::vector<std::string> automation;
 };
 
 // Parses the arguments after the program name: MODULE [COMMAND...], or --help.
@@ -29,7 +34,8 @@ Invocation ParseArguments(const std::vector<std::string>& arguments);
 // The command's word on the command line ("click").
 const char* CommandWord(Command command);
 
-inline constexpr const char* kUsage = "usage: qmhost MODULE [click|rightclick|deactivate]...\n"
-                                      "       qmhost --help\n";
+inline constexpr const char* kUsage =
+    "usage: qmhost MODULE [click|rightclick|deactivate|auto COMMAND]...\n"
+    "       qmhost --help\n";
 
 } // namespace qm::host

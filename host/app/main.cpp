@@ -2,7 +2,7 @@
 // library is in the process before any plug-in is loaded, and a plug-in's
 // dlopen("tsxapi.dll") finds it by its SONAME.
 //
-//   qmhost MODULE [click|rightclick|deactivate]...
+//   qmhost MODULE [click|rightclick|deactivate|auto COMMAND]...
 //
 // Exit status: 0 when the plug-in registered and no entry point raised an error,
 // 1 when it could not be loaded, declined, or raised; 2 for a bad command line.
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     std::optional<PluginModule> module;
     module.emplace(invocation.modulePath);
     std::cout << "host: loaded " << invocation.modulePath << std::endl;
-    outcome = RunSession(*module, invocation.commands, std::cout);
+    outcome = RunSession(*module, invocation.commands, std::cout, invocation.automation);
     module.reset();
     std::cout << "host: unloaded " << invocation.modulePath << std::endl;
   } catch (const EModuleError& error) {

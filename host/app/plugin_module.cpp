@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <vector>
+
 namespace qm::host {
 
 namespace {
@@ -30,6 +32,7 @@ PluginModule::PluginModule(const std::string& path) {
     leftClick_ = FindEntry<LeftClickEntry>(library_, "tsxOnLeftClick");
     rightClick_ = FindEntry<VoidEntry>(library_, "tsxOnRightClick");
     deactivate_ = FindEntry<VoidEntry>(library_, "tsxDeactivate");
+    automation_ = reinterpret_cast<AutomationEntry>(dlsym(library_, "qmAutomation"));
   } catch (const EModuleError&) {
     dlclose(library_);
     throw;
@@ -42,5 +45,13 @@ int PluginModule::GetData(void* block, int hostParam) { return getData_(block, h
 int PluginModule::LeftClick() { return leftClick_(); }
 void PluginModule::RightClick() { rightClick_(); }
 void PluginModule::Deactivate() { deactivate_(); }
+
+int PluginModule::Automation(const std::string& command, std::string& reply) {
+  // Large enough for a dump of the biggest window.
+  std::vector<char> buffer(1 << 18);
+  const int result = automation_(command.c_str(), buffer.data(), static_cast<int>(buffer.size()));
+  reply = buffer.data();
+  return result;
+}
 
 } // namespace qm::host

@@ -25,17 +25,22 @@ public:
   int LeftClick();
   void RightClick();
   void Deactivate();
+  // qmAutomation, which a plug-in may lack: the answer, with the reply in `reply`.
+  bool HasAutomation() const { return automation_ != nullptr; }
+  int Automation(const std::string& command, std::string& reply);
 
 private:
   using GetDataEntry = int (*)(void*, int);
   using LeftClickEntry = int (*)();
   using VoidEntry = void (*)();
+  using AutomationEntry = int (*)(const char*, char*, int);
 
   void* library_ = nullptr;
   GetDataEntry getData_ = nullptr;
   LeftClickEntry leftClick_ = nullptr;
   VoidEntry rightClick_ = nullptr;
   VoidEntry deactivate_ = nullptr;
+  AutomationEntry automation_ = nullptr;
 };
 
 } // namespace qm::host

@@ -2,6 +2,7 @@
 
 #include "app/registration_block.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace qm::host {
@@ -27,7 +28,7 @@ template <typename Call> bool Guarded(Call call, std::ostream& out) {
 } // namespace
 
 SessionOutcome RunSession(PluginModule& module, const std::vector<Command>& commands,
-                          std::ostream& out) {
+                          std::ostream& out, const std::vector<std::string>& automation) {
   SessionOutcome outcome;
   RegistrationBlock block = NewRegistrationBlock();
   int result = -1;
@@ -44,6 +45,7 @@ SessionOutcome RunSession(PluginModule& module, const std::vector<Command>& comm
   }
   outcome.registered = true;
 
+  std::size_t nextAutomation = 0;
   for (Command command : commands) {
     const char* word = CommandWord(command);
     bool ok = true;
@@ -62,6 +64,28 @@ SessionOutcome RunSession(PluginModule& module, const std::vector<Command>& comm
       ok = Guarded([&] { module.Deactivate(); }, out);
       if (ok) out << word << ": done\n";
       break;
+    case Command::Automation: {
+      const std::string text =
+          nextAutomation < automation.size() ? automation[nextAutomation] : std::string();
+      ++nextAutomation;
+      if (!module.HasAutomation()) {
+        out << word << " " << text << ": the plug-in has no qmAutomation\n";
+        break;
+      }
+      int answer = 0;
+      std::string reply;
+      ok = Guarded([&] { answer = module.Automation(text, reply); }, out);
+      if (!ok) break;
+      out << word << " " << text << ": result " << answer << "\n";
+      // The reply's lines, indented, so that they never read as qmhost's own.
+      std::size_t start = 0;
+      while (!reply.empty() && start <= reply.size()) {
+        const std::size_t end = std::min(reply.find('\n', start), reply.size());
+        out << "  " << reply.substr(start, end - start) << "\n";
+        start = end + 1;
+      }
+      break;
+    }
     }
     outcome.raised = outcome.raised || !ok;
   }

@@ -7,6 +7,7 @@
 #include "app/plugin_module.h"
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace qm::host {
@@ -20,8 +21,9 @@ struct SessionOutcome {
 };
 
 // Registers the plug-in (tsxGetData) and, if it accepts, runs `commands`,
-// writing what happens to `out`.
+// writing what happens to `out`. `automation` holds the text of each Automation
+// command, in order; its reply is printed under the result, each line indented.
 SessionOutcome RunSession(PluginModule& module, const std::vector<Command>& commands,
-                          std::ostream& out);
+                          std::ostream& out, const std::vector<std::string>& automation = {});
 
 } // namespace qm::host
