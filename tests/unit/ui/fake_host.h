@@ -1,7 +1,8 @@
 // Host functions answered in this process, for tests of the windows without a host
-// library: the main view window and renaming, which is all the windows' own code
-// asks of the host. Installed for the life of the object; the function variables are
-// emptied again afterwards.
+// library: the main view window and renaming, which is what the windows' own code
+// asks of the host, and an empty scene with nothing selected, which is all that the
+// chooser's listing finds when it is shown. Installed for the life of the object;
+// the function variables are emptied again afterwards.
 #pragma once
 
 #include <string>
@@ -30,6 +31,9 @@ inline std::vector<Renaming>& Renamings() {
 
 inline tsxHWND FakeMainView() { return kMainView; }
 inline void FakeSetName(tsxGNODE* node, const char* name) { Renamings().push_back({node, name}); }
+inline tsxGNODE* NoNode() { return nullptr; }
+inline tsxGNODE* NoNextNode(tsxGNODE*) { return nullptr; }
+inline tsxSOBJ* NoSelection() { return nullptr; }
 
 // The host functions, and a host record, for the life of a test; every form is
 // destroyed at the end so that the next test starts with none.
@@ -38,6 +42,9 @@ public:
   FakeHost() {
     tsxGetMainViewHwnd = FakeMainView;
     tsxGNodeSetName = FakeSetName;
+    tsxSceneGetFirstNode = NoNode;
+    tsxGNodeGetNext = NoNextNode;
+    tsxGetCurrentSelection = NoSelection;
     Renamings().clear();
     PluginHost = new TtSXPluginHost;
     widgets::TakeShownMessages();
@@ -48,6 +55,9 @@ public:
     widgets::DestroyAllForms();
     tsxGetMainViewHwnd = nullptr;
     tsxGNodeSetName = nullptr;
+    tsxSceneGetFirstNode = nullptr;
+    tsxGNodeGetNext = nullptr;
+    tsxGetCurrentSelection = nullptr;
   }
   FakeHost(const FakeHost&) = delete;
   FakeHost& operator=(const FakeHost&) = delete;
