@@ -8,6 +8,7 @@
 #include "shell/messages.h"
 #include "shell/tool_forms.h"
 #include "widgets/dialogs.h"
+#include "widgets/module_state.h"
 
 namespace qm {
 
@@ -41,6 +42,8 @@ void ProcessDetach() {
   ReleaseHostApi();
   delete PluginHost;
   PluginHost = nullptr;
+  // Last: the windows are gone, and the module may be unmapped next.
+  widgets::ReleaseModuleState();
 }
 
 } // namespace

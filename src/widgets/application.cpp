@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "widgets/module_state.h"
 #include "widgets/names.h"
 
 namespace qm::widgets {
@@ -12,11 +13,9 @@ struct Registry {
   std::vector<Form*> zOrder; // back to front
 };
 
-// Never destroyed: forms may still be freed while the module is being unloaded.
-Registry& State() {
-  static Registry* registry = new Registry;
-  return *registry;
-}
+ModuleState<Registry> registry;
+
+Registry& State() { return registry.Get(); }
 
 void Erase(std::vector<Form*>& forms, Form* form) { std::erase(forms, form); }
 

@@ -2,6 +2,7 @@
 
 #include "widgets/application.h"
 #include "widgets/headless/headless_backend.h"
+#include "widgets/module_state.h"
 
 namespace qm::widgets {
 namespace {
@@ -11,12 +12,11 @@ struct BackendState {
   std::unique_ptr<Backend> custom;
 };
 
-// Never destroyed: forms may still be freed, and tell their backend so, while the
-// module is being unloaded.
-BackendState& State() {
-  static BackendState* state = new BackendState;
-  return *state;
-}
+// Forms may still be freed, and tell their backend so, while the module is being
+// unloaded: module state, released last.
+ModuleState<BackendState> backendState;
+
+BackendState& State() { return backendState.Get(); }
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "widgets/dialogs.h"
 
+#include "widgets/module_state.h"
 #include <cstdio>
 #include <deque>
 
@@ -31,11 +32,10 @@ struct DialogState {
   DialogBackend& Backend() { return custom ? *custom : static_cast<DialogBackend&>(headless); }
 };
 
-// Never destroyed: message boxes may be shown while the module is being unloaded.
-DialogState& State() {
-  static DialogState* state = new DialogState;
-  return *state;
-}
+// Message boxes may be shown while the module is being unloaded: module state.
+ModuleState<DialogState> dialogState;
+
+DialogState& State() { return dialogState.Get(); }
 
 } // namespace
 

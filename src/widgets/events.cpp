@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "widgets/module_state.h"
+
 namespace qm::widgets {
 namespace {
 
@@ -10,11 +12,9 @@ struct DispatchState {
   std::vector<std::function<void()>> idleTasks;
 };
 
-// Never destroyed, like the forms it may still have to free at unload.
-DispatchState& State() {
-  static DispatchState* state = new DispatchState;
-  return *state;
-}
+ModuleState<DispatchState> dispatchState;
+
+DispatchState& State() { return dispatchState.Get(); }
 
 } // namespace
 
