@@ -7,24 +7,15 @@ namespace qm {
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(tsxHWND parentWindow) : TtsxForm("Form2", parentWindow) {
-  using namespace widgets;
-  SetCaption("Select QMMorph Channel Object");
-  SetClientWidth(360);
-  SetClientHeight(196);
-  ui::CentreOnScreen(*this);
-
-  ListBox1 = &ui::Place(Add<ListBox>("ListBox1"), 8, 8, 240, 140);
-  Button2 = &ui::Place(Add<Button>("Button2"), 256, 8, 96, 100, "Load");
-  Button1 = &ui::Place(Add<Button>("Button1"), 256, 116, 96, 32, "New");
-  StaticText1 = &ui::Place(Add<StaticText>("StaticText1"), 8, 154, 344, 16,
-                           "Click on 'New' only if you want to create a new QMMorph Object");
-  StaticText3 = &ui::Place(Add<StaticText>("StaticText3"), 8, 174, 344, 16,
+  const ui::ListDialogControls controls =
+      ui::LayOutListDialog(*this, "Select QMMorph Channel Object", "New",
+                           "Click on 'New' only if you want to create a new QMMorph Object",
                            "If you don't know what I am talking about, read the manual now");
-  for (StaticText* text : {StaticText1, StaticText3}) {
-    text->SetAlignment(Alignment::Center);
-    text->SetFont(ui::BoldFont());
-  }
-
+  ListBox1 = controls.ListBox1;
+  Button2 = controls.Button2;
+  Button1 = controls.Button1;
+  StaticText1 = controls.StaticText1;
+  StaticText3 = controls.StaticText3;
   OnShow = [this] { FormShow(); };
   Button1->OnClick = [this] { Button1Click(); };
   Button2->OnClick = [this] { Button2Click(); };

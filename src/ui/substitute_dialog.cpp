@@ -7,23 +7,14 @@ namespace qm {
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(tsxHWND parentWindow) : TtsxForm("Form3", parentWindow) {
-  using namespace widgets;
-  SetCaption("Select Morph Target");
-  SetClientWidth(360);
-  SetClientHeight(196);
-  ui::CentreOnScreen(*this);
-
-  ListBox1 = &ui::Place(Add<ListBox>("ListBox1"), 8, 8, 240, 140);
-  Button2 = &ui::Place(Add<Button>("Button2"), 256, 8, 96, 100, "Load");
-  Button1 = &ui::Place(Add<Button>("Button1"), 256, 116, 96, 32, "Ignore");
-  StaticText1 = &ui::Place(Add<StaticText>("StaticText1"), 8, 154, 344, 16, "Object: not found");
-  StaticText3 = &ui::Place(Add<StaticText>("StaticText3"), 8, 174, 344, 16,
+  const ui::ListDialogControls controls =
+      ui::LayOutListDialog(*this, "Select Morph Target", "Ignore", "Object: not found",
                            "Select object to Load as substitute");
-  for (StaticText* text : {StaticText1, StaticText3}) {
-    text->SetAlignment(Alignment::Center);
-    text->SetFont(ui::BoldFont());
-  }
-
+  ListBox1 = controls.ListBox1;
+  Button2 = controls.Button2;
+  Button1 = controls.Button1;
+  StaticText1 = controls.StaticText1;
+  StaticText3 = controls.StaticText3;
   OnShow = [this] { FormShow(); };
   Button1->OnClick = [this] { Button1Click(); };
   Button2->OnClick = [this] { Button2Click(); };
