@@ -45,6 +45,17 @@ std::int32_t GetData(unsigned char* block, std::int32_t hostParam) {
   return result;
 }
 
+// Runs an entry point's work; an error is shown in the fixed report and then raised
+// again towards the host.
+template <class Work> auto ReportedAndRaisedAgain(Work work) {
+  try {
+    return work();
+  } catch (...) {
+    qm::ShowEntryPointError();
+    throw;
+  }
+}
+
 } // namespace
 
 QM_EXPORT std::int32_t tsxGetData(void* block, std::int32_t hostParam) {
@@ -57,7 +68,7 @@ QM_EXPORT std::int32_t tsxGetData(void* block, std::int32_t hostParam) {
 }
 
 QM_EXPORT std::int32_t tsxOnLeftClick() {
-  try {
+  return ReportedAndRaisedAgain([] {
     std::int32_t result = 0;
     qm::MaskFPUExceptions();
     qm::TtSXPluginHost& host = Host();
@@ -65,30 +76,21 @@ QM_EXPORT std::int32_t tsxOnLeftClick() {
     if (result == 0) host.ActiveState = 2;
     if (result == 1) host.ActiveState = 0;
     return result;
-  } catch (...) {
-    qm::ShowEntryPointError();
-    throw;
-  }
+  });
 }
 
 QM_EXPORT void tsxOnRightClick() {
-  try {
+  ReportedAndRaisedAgain([] {
     qm::MaskFPUExceptions();
     if (qm::PluginHost && qm::PluginHost->OnRightClick) qm::PluginHost->OnRightClick();
-  } catch (...) {
-    qm::ShowEntryPointError();
-    throw;
-  }
+  });
 }
 
 QM_EXPORT void tsxDeactivate() {
-  try {
+  ReportedAndRaisedAgain([] {
     qm::MaskFPUExceptions();
     if (!qm::PluginHost) return;
     qm::PluginHost->ActiveState = 1;
     if (qm::PluginHost->OnDeactivate) qm::PluginHost->OnDeactivate();
-  } catch (...) {
-    qm::ShowEntryPointError();
-    throw;
-  }
+  });
 }
