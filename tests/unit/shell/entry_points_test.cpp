@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "platform/fpu.h"
 #include "shell/host_api.h"
 #include "shell/plugin_host.h"
 #include "standin_hosts.h"
@@ -196,6 +197,28 @@ TEST_F(EntryPoints, DetachReleasesTheLibraryAndDestroysTheRecord) {
   PluginModuleNotify(kNotifyProcessDetach);
   EXPECT_EQ(PluginHost, nullptr);
   EXPECT_EQ(HostApiLib, nullptr);
+}
+
+TEST_F(EntryPoints, EveryEntryPointLoadsTheMaskedExtendedControlWord) {
+  struct Case {
+    const char* name;
+    void (*call)();
+  };
+  const Case cases[] = {
+      {"tsxGetData", [] { tsxGetData(nullptr, 0); }},
+      {"tsxOnRightClick", [] { tsxOnRightClick(); }},
+      {"tsxDeactivate", [] { tsxDeactivate(); }},
+  };
+  for (const Case& c : cases) {
+    platform::LoadFpuControlWord(0x027F); // 53-bit precision, as some hosts run
+    c.call();
+    // Bit 6 is reserved and reads back as 1 whatever was loaded.
+    constexpr std::uint16_t kReserved = 0x40;
+    EXPECT_EQ(platform::ReadFpuControlWord() & ~kReserved,
+              platform::kMaskedExtendedControlWord & ~kReserved)
+        << c.name;
+  }
+  platform::LoadFpuControlWord(0x037F);
 }
 
 TEST_F(EntryPoints, UnknownCodesAndEmptySlotsDoNothing) {
