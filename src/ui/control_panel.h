@@ -146,6 +146,11 @@ public:
   // --- scene objects and set-ups (scene/) ---
   void NewMorphingInfo1Click();
   void Load2Click();
+  // Captures the first top-level object named exactly `name` into the channel, or
+  // opens the substitute dialog for it; "Unselected" does nothing.
+  void searchobj(int channel, const std::string& name);
+  // Loads the stored set-up that is the host's current selection.
+  void Load();
   void LockTargets1Click();
   void HideTargets1Click();
 

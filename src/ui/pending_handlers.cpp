@@ -20,19 +20,4 @@ void TForm1::currframeChange() {}
 void TForm1::currframeMouseDown() {}
 void TForm1::BitBtn4Click() {}
 
-// --- scene objects and set-ups ---
-void TForm1::Load2Click() {}
-
-// --- the set-up chooser ---
-void TForm2::FormShow() {}
-void TForm2::Button2Click() {}
-void TForm2::parsescene() {}
-
-// --- the substitute dialog ---
-void TForm3::FormShow() {}
-void TForm3::Button1Click() {}
-void TForm3::Button2Click() {}
-void TForm3::parsescene() {}
-void TForm3::store(int, const std::string&) {}
-
 } // namespace qm
