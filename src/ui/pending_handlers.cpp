@@ -7,17 +7,4 @@
 
 namespace qm {
 
-// --- channel animation ---
-void TForm1::CreateFromChannels1Click() {}
-void TForm1::btnrecClick() {}
-void TForm1::btnunsetClick() {}
-void TForm1::btnrewendClick() {}
-void TForm1::btnrewClick() {}
-void TForm1::btnplayClick() {}
-void TForm1::btnffClick() {}
-void TForm1::btnffendClick() {}
-void TForm1::currframeChange() {}
-void TForm1::currframeMouseDown() {}
-void TForm1::BitBtn4Click() {}
-
 } // namespace qm
