@@ -3,7 +3,8 @@
 # when everything is there already.
 set -euo pipefail
 
-packages=(g++ cmake make binutils clang-format libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake make binutils clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev)
 
 missing=()
 for package in "${packages[@]}"; do
