@@ -30,8 +30,16 @@ Invocation ParseArguments(const std::vector<std::string>& arguments) {
     return invocation;
   }
   if (arguments.empty() || arguments[0].empty()) throw EUsageError("no plug-in module given");
+  if (arguments[0] == "--script") throw EUsageError("the plug-in module comes before --script");
   invocation.modulePath = arguments[0];
   for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == "--script") {
+      if (++i == arguments.size()) throw EUsageError("--script needs the script file after it");
+      if (!invocation.scriptPath.empty()) throw EUsageError("--script given twice");
+      if (arguments[i].empty()) throw EUsageError("--script needs the script file after it");
+      invocation.scriptPath = arguments[i];
+      continue;
+    }
     // "auto COMMAND" also works as one argument, as a script writes it most easily.
     if (arguments[i].starts_with("auto ")) {
       invocation.commands.push_back(Command::Automation);
@@ -51,6 +59,9 @@ Invocation ParseArguments(const std::vector<std::string>& arguments) {
       invocation.automation.push_back(arguments[i]);
     }
   }
+  // One source of steps: a script mixed with commands would leave their order to guess.
+  if (!invocation.scriptPath.empty() && !invocation.commands.empty())
+    throw EUsageError("give either commands or --script FILE, not both");
   return invocation;
 }
 

@@ -1,14 +1,16 @@
-// One run of the host with a plug-in: registration, then the commands in order.
-// Every call into the plug-in is guarded: an error the plug-in raises towards the
-// host is reported and the run goes on, as a host survives its plug-ins.
+// One run of the host with a plug-in: registration, then the script's steps in
+// order. Every call into the plug-in is guarded: an error the plug-in raises towards
+// the host is reported and the run goes on, as a host survives its plug-ins. A step
+// that cannot be carried out (a scene file that does not load, a node that is not
+// there) or a check that does not hold stops the script: what follows would build
+// on a state that is not the one the script expects.
 #pragma once
 
-#include "app/arguments.h"
+#include "api/standin_control.h"
 #include "app/plugin_module.h"
+#include "app/script.h"
 
 #include <ostream>
-#include <string>
-#include <vector>
 
 namespace qm::host {
 
@@ -18,12 +20,14 @@ inline constexpr int kHostParam = 0;
 struct SessionOutcome {
   bool registered = false; // tsxGetData answered 0
   bool raised = false;     // some entry point raised an error
+  bool failed = false;     // a step failed or a check did not hold; the script stopped there
 };
 
-// Registers the plug-in (tsxGetData) and, if it accepts, runs `commands`,
-// writing what happens to `out`. `automation` holds the text of each Automation
-// command, in order; its reply is printed under the result, each line indented.
-SessionOutcome RunSession(PluginModule& module, const std::vector<Command>& commands,
-                          std::ostream& out, const std::vector<std::string>& automation = {});
+// Registers the plug-in (tsxGetData) and, if it accepts, runs the script's steps,
+// writing what happens to `out`: one line per step with its result, the lines it
+// prints indented under it, and "host: WHERE: WHAT" for a step that fails. The
+// steps that work on the scene use `host`.
+SessionOutcome RunSession(PluginModule& module, const Script& script, standin::Control& host,
+                          std::ostream& out);
 
 } // namespace qm::host
