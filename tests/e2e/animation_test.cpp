@@ -381,6 +381,15 @@ TEST_F(Navigation, PlayChangesNeitherTheFrameNorTheSliders) {
   EXPECT_EQ(Get("Form1.smtp.Caption"), "00:00:33");
 }
 
+TEST_F(ChannelAnimation, WithoutKeysTheEndButtonsUseTheRangeTheHostReports) {
+  // The stand-in answers the empty range 0..-1; the field clamps -1 to 0.
+  for (const char* button : {"btnffend", "btnrewend"}) {
+    SetFrame(7);
+    Do(std::string("click Form1.") + button);
+    EXPECT_EQ(Frame(), "0") << button;
+  }
+}
+
 // --- animate from channels ---
 
 TEST_F(Navigation, AnimateFromChannelsRecordsExactlyAtTheKeyedFrames) {
@@ -418,6 +427,20 @@ TEST_F(ChannelAnimation, AnimateFromChannelsWritesEditedKeysBackRoundedIntoTheRa
   EXPECT_EQ(NullKeys(3), (std::vector<std::pair<float, float>>{{10.0f, 100.0f}}));
   EXPECT_EQ(NullKeys(4), (std::vector<std::pair<float, float>>{{10.0f, 43.0f}}));
   EXPECT_EQ(VertexKeyTimes(), (std::set<float>{10.0f}));
+}
+
+TEST_F(ChannelAnimation, AnimateFromChannelsWithOnlyTheOriginalKeyed) {
+  SetSlider(1, 70); // left in a slider before the walk: read back to 0 at every key
+  KeyInHost(0, 2, 40);
+  KeyInHost(0, 4, 60);
+  Do("click Form1.CreateFromChannels1");
+  EXPECT_EQ(VertexKeyTimes(), (std::set<float>{2.0f, 4.0f}));
+  EXPECT_EQ(KeyedChannels(), (std::set<int>{0}));
+  EXPECT_EQ(NullKeys(0), (std::vector<std::pair<float, float>>{{2.0f, 40.0f}, {4.0f, 60.0f}}));
+  EXPECT_EQ(Sliders(), Weights(60, {}));
+  // The original alone: every vertex is the original's, whatever its weight.
+  for (const standin::VertexKey& key : Host().VertexKeys(Animated()))
+    EXPECT_NEAR(key.position.x, float(key.index & 1), 1e-5f) << key.time << " " << key.index;
 }
 
 TEST_F(ChannelAnimation, AnimateFromChannelsWithoutKeysRecordsNothing) {
