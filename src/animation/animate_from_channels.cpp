@@ -2,7 +2,6 @@
 // host's keyframe editor, become recorded mesh animation. Every whole frame from the
 // earliest to the latest key is visited; where some channel null has a key the
 // weights are read back and the frame is recorded.
-#include <cstddef>
 #include <string>
 
 #include "animation/channel_keys.h"

@@ -1,8 +1,6 @@
 // Recording the current frame: the blend of the sliders as they stand becomes vertex
 // keys of the animated object, and the non-zero weights become null keys, at the same
 // frame. Also the diagnostic button, which keys one vertex of the selection.
-#include <cstddef>
-
 #include "animation/channel_keys.h"
 #include "animation/vertex_keys.h"
 #include "morph/channel_set.h"
