@@ -214,11 +214,24 @@ std::string FormatForGet(const PropertyValue& value) {
   return lines;
 }
 
+namespace {
+
+// Appends " NAME=VALUE". Built piece by piece: GCC 12 warns falsely (-Wrestrict) on
+// " " + std::string(...).
+void AppendProperty(std::string& line, std::string_view name, const std::string& value) {
+  line += ' ';
+  line += name;
+  line += '=';
+  line += value;
+}
+
+} // namespace
+
 std::vector<std::string> DumpLines(const Form& form) {
   std::vector<std::string> lines;
   std::string line = (form.Name().empty() ? "-" : form.Name()) + " Form";
   for (const FormProperty& property : kFormProperties) {
-    line += " " + std::string(property.name) + "=" + ForDump(*property.read(form));
+    AppendProperty(line, property.name, ForDump(*property.read(form)));
   }
   lines.push_back(std::move(line));
   for (const auto& component : form.Components()) {
@@ -226,7 +239,7 @@ std::vector<std::string> DumpLines(const Form& form) {
         (component->Name().empty() ? "-" : component->Name()) + " " + KindName(component->Kind());
     for (std::size_t i = 0; i < kPropNames.size(); ++i) {
       if (auto value = Read(*component, static_cast<Prop>(i))) {
-        line += " " + std::string(kPropNames[i]) + "=" + ForDump(*value);
+        AppendProperty(line, kPropNames[i], ForDump(*value));
       }
     }
     lines.push_back(std::move(line));
