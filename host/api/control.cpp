@@ -105,8 +105,8 @@ public:
   std::vector<CallRecord> Calls() const override { return TheHost().log.Records(); }
   void ClearCalls() override { TheHost().log.Clear(); }
 
-  void InjectFault(const std::string& function, FaultSpec spec) override {
-    TheHost().faults.Arm(function, spec);
+  void InjectFault(const std::string& function, FaultSpec fault) override {
+    TheHost().faults.Arm(function, fault);
   }
   void SetLongNameFault(bool on) override { TheHost().faults.longNameFault = on; }
   void ClearFaults() override { TheHost().faults.Clear(); }

@@ -12,13 +12,13 @@ bool IsTypedHostFunction(std::string_view name) {
   return false;
 }
 
-void FaultTable::Arm(const std::string& function, FaultSpec spec) {
+void FaultTable::Arm(const std::string& function, FaultSpec fault) {
   if (!IsTypedHostFunction(function)) {
     throw EStandinError("no fault can be injected into " + function +
                         ": the stand-in host does not implement it");
   }
-  if (spec.skipCalls < 0) throw EStandinError("a fault cannot skip a negative number of calls");
-  armed_[function] = Armed{spec, 0};
+  if (fault.skipCalls < 0) throw EStandinError("a fault cannot skip a negative number of calls");
+  armed_[function] = Armed{fault, 0};
 }
 
 void FaultTable::Clear() {
@@ -30,9 +30,9 @@ std::optional<FaultAction> FaultTable::OnCall(std::string_view function) {
   const auto found = armed_.find(function);
   if (found == armed_.end()) return std::nullopt;
   Armed& armed = found->second;
-  if (armed.callsSeen++ < armed.spec.skipCalls) return std::nullopt;
-  const FaultAction action = armed.spec.action;
-  if (!armed.spec.everyCall) armed_.erase(found);
+  if (armed.callsSeen++ < armed.fault.skipCalls) return std::nullopt;
+  const FaultAction action = armed.fault.action;
+  if (!armed.fault.everyCall) armed_.erase(found);
   return action;
 }
 

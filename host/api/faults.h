@@ -18,7 +18,7 @@ class FaultTable {
 public:
   // Throws EStandinError for a name that IsTypedHostFunction refuses or a
   // negative skip count.
-  void Arm(const std::string& function, FaultSpec spec);
+  void Arm(const std::string& function, FaultSpec fault);
   void Clear();
 
   // Counts one call of `function` and tells whether a fault strikes it.
@@ -28,7 +28,7 @@ public:
 
 private:
   struct Armed {
-    FaultSpec spec;
+    FaultSpec fault;
     int callsSeen = 0;
   };
   std::map<std::string, Armed, std::less<>> armed_;

@@ -179,7 +179,7 @@ public:
   // --- faults ---
   // Arms a fault for one of the host functions that the plug-in uses (any other
   // name throws EStandinError); replaces an earlier fault for the same function.
-  virtual void InjectFault(const std::string& function, FaultSpec spec) = 0;
+  virtual void InjectFault(const std::string& function, FaultSpec fault) = 0;
   // While on, tsxGNodeGetName misbehaves for a name that does not fit the buffer:
   // it fills the whole buffer with no terminator and returns the full length.
   virtual void SetLongNameFault(bool on) = 0;
