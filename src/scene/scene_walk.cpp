@@ -2,6 +2,7 @@
 
 #include "morph/object_name.h"
 #include "shell/host_api.h"
+#include "ui/list_dialog.h"
 
 namespace qm::scene {
 
@@ -30,3 +31,10 @@ void ListTopLevelNames(widgets::ListBox& list) {
 }
 
 } // namespace qm::scene
+
+namespace qm {
+
+// Both list dialogs show the scene the same way.
+void TListDialog::parsescene() { scene::ListTopLevelNames(*ListBox1); }
+
+} // namespace qm

@@ -67,8 +67,6 @@ void TForm1::Load2Click() {
   ShowToolForm(Form2);
 }
 
-void TForm2::parsescene() { scene::ListTopLevelNames(*ListBox1); }
-
 void TForm2::FormShow() { parsescene(); }
 
 void TForm2::Button2Click() {

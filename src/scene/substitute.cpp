@@ -21,8 +21,6 @@ std::string SubstituteNotice(const std::string& name) { return "Could not find: 
 
 } // namespace scene
 
-void TForm3::parsescene() { scene::ListTopLevelNames(*ListBox1); }
-
 void TForm3::store(int channel, const std::string& /*name*/) { substitutechannel = channel; }
 
 void TForm3::FormShow() {

@@ -26,26 +26,4 @@ widgets::TextFont ArialFont(int points, widgets::ColorRef color, bool bold) {
   return font;
 }
 
-ListDialogControls LayOutListDialog(widgets::Form& form, const std::string& caption,
-                                    const std::string& secondButton, const std::string& line1,
-                                    const std::string& line2) {
-  using namespace widgets;
-  form.SetCaption(caption);
-  form.SetClientWidth(360);
-  form.SetClientHeight(196);
-  CentreOnScreen(form);
-  ListDialogControls controls{
-      &Place(form.Add<ListBox>("ListBox1"), 8, 8, 240, 140),
-      &Place(form.Add<Button>("Button2"), 256, 8, 96, 100, "Load"),
-      &Place(form.Add<Button>("Button1"), 256, 116, 96, 32, secondButton),
-      &Place(form.Add<StaticText>("StaticText1"), 8, 154, 344, 16, line1),
-      &Place(form.Add<StaticText>("StaticText3"), 8, 174, 344, 16, line2),
-  };
-  for (StaticText* text : {controls.StaticText1, controls.StaticText3}) {
-    text->SetAlignment(Alignment::Center);
-    text->SetFont(BoldFont());
-  }
-  return controls;
-}
-
 } // namespace qm::ui

@@ -3,11 +3,8 @@
 
 #include <string>
 
-#include "widgets/buttons.h"
 #include "widgets/control.h"
-#include "widgets/display_controls.h"
 #include "widgets/form.h"
-#include "widgets/list_box.h"
 
 namespace qm::ui {
 
@@ -33,20 +30,5 @@ T& Place(T& control, int left, int top, int width, int height, const std::string
   if (!caption.empty()) control.SetCaption(caption);
   return control;
 }
-
-// The layout that the set-up chooser and the substitute dialog share: a list of the
-// scene's objects on the left, a tall "Load" button (Button2) and a short second button
-// (Button1) on the right, and two centred bold lines of text under the list. Sizes the
-// form, centres it and sets its caption.
-struct ListDialogControls {
-  widgets::ListBox* ListBox1;
-  widgets::Button* Button2;
-  widgets::Button* Button1;
-  widgets::StaticText* StaticText1;
-  widgets::StaticText* StaticText3;
-};
-ListDialogControls LayOutListDialog(widgets::Form& form, const std::string& caption,
-                                    const std::string& secondButton, const std::string& line1,
-                                    const std::string& line2);
 
 } // namespace qm::ui

@@ -2,30 +2,19 @@
 // Channels"; the user picks a stored set-up to load, or starts a new one.
 #pragma once
 
-#include "shell/tsx_form.h"
-#include "shell/tsx_types.h"
-#include "widgets/buttons.h"
-#include "widgets/display_controls.h"
-#include "widgets/list_box.h"
+#include "ui/list_dialog.h"
 
 namespace qm {
 
-class TForm2 final : public TtsxForm {
+class TForm2 final : public TListDialog {
 public:
   explicit TForm2(tsxHWND parentWindow);
 
-  widgets::ListBox* ListBox1 = nullptr; // the scene's top-level objects
-  widgets::Button* Button2 = nullptr;   // "Load"
-  widgets::Button* Button1 = nullptr;   // "New"
-  widgets::StaticText* StaticText1 = nullptr;
-  widgets::StaticText* StaticText3 = nullptr;
-
-  // Set-up loading (scene/): the show handler lists the scene, New starts a set-up,
-  // Load loads the chosen one.
-  void FormShow();
-  void Button1Click();
-  void Button2Click();
-  void parsescene();
+  // Set-up loading (scene/): the show handler lists the scene, New (Button1) starts a
+  // set-up, Load (Button2) loads the chosen one.
+  void FormShow() override;
+  void Button1Click() override;
+  void Button2Click() override;
 };
 
 // The one chooser, null until it is first shown. Closing only hides it.

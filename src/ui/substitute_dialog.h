@@ -4,31 +4,20 @@
 
 #include <string>
 
-#include "shell/tsx_form.h"
-#include "shell/tsx_types.h"
-#include "widgets/buttons.h"
-#include "widgets/display_controls.h"
-#include "widgets/list_box.h"
+#include "ui/list_dialog.h"
 
 namespace qm {
 
-class TForm3 final : public TtsxForm {
+class TForm3 final : public TListDialog {
 public:
   explicit TForm3(tsxHWND parentWindow);
 
-  widgets::ListBox* ListBox1 = nullptr; // the scene's top-level objects
-  widgets::Button* Button2 = nullptr;   // "Load"
-  widgets::Button* Button1 = nullptr;   // "Ignore"
-  widgets::StaticText* StaticText1 = nullptr;
-  widgets::StaticText* StaticText3 = nullptr;
-
-  // Object lookup (scene/): the show handler lists the scene, Load captures the
-  // chosen object into the remembered channel, Ignore closes; store remembers the
-  // channel that a substitute is wanted for.
-  void FormShow();
-  void Button1Click();
-  void Button2Click();
-  void parsescene();
+  // Object lookup (scene/): the show handler lists the scene, Load (Button2) captures
+  // the chosen object into the remembered channel, Ignore (Button1) closes; store
+  // remembers the channel that a substitute is wanted for.
+  void FormShow() override;
+  void Button1Click() override;
+  void Button2Click() override;
   void store(int channel, const std::string& name);
 };
 
