@@ -71,6 +71,7 @@ void TForm1::WireHandlers() {
   btnrec->OnClick = [this] { btnrecClick(); };
   btnunset->OnClick = [this] { btnunsetClick(); };
   currframe->OnChange = [this] { currframeChange(); };
+  currframe->OnMouseDown = [this] { currframeMouseDown(); };
   BitBtn4->OnClick = [this] { BitBtn4Click(); };
 
   btnsel[0]->OnClick = [this] { btnseloriginalClick(); };

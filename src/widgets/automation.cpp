@@ -155,6 +155,11 @@ int Leave(std::string_view arguments, std::string& reply) {
   return Outcome(UserLeave(ControlAt<TextField>(address, "an Edit or SpinEdit")), reply);
 }
 
+int Press(std::string_view arguments, std::string& reply) {
+  std::string_view address = Words("press", arguments, 1)[0];
+  return Outcome(UserMouseDown(ControlAt<Control>(address, "a control")), reply);
+}
+
 int Choose(std::string_view arguments, std::string& reply) {
   std::vector<std::string_view> words = Words("choose", arguments, 2);
   auto& list = ControlAt<ListBox>(words[0], "a ListBox");
@@ -211,7 +216,7 @@ constexpr Command kCommands[] = {
     {"choose", Choose},     {"close", Close},
     {"answer", Answer},     {"answer-cancel", AnswerCancel},
     {"messages", Messages}, {"hittest", HitTest},
-    {"dump", Dump},
+    {"dump", Dump},         {"press", Press},
 };
 
 int Run(std::string_view command, std::string& reply) {

@@ -64,6 +64,8 @@ public:
   virtual void PerformUserClick() { Click(); }
 
   Event OnClick;
+  // A mouse button goes down on the control (before any click it becomes).
+  Event OnMouseDown;
 
 protected:
   // Runs after the text changed; edit fields raise their change event here.

@@ -80,6 +80,10 @@ InputResult UserType(TextField& field, const std::string& text) {
   return Run(WhyNotEditable(field), [&] { field.SetText(text); });
 }
 
+InputResult UserMouseDown(Control& control) {
+  return Run(WhyUnreachable(control), [&] { Fire(control.OnMouseDown); });
+}
+
 InputResult UserLeave(TextField& field) {
   return Run(WhyUnreachable(field), [&] { field.Leave(); });
 }

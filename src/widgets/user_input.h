@@ -37,6 +37,8 @@ std::optional<std::string> WhyUnreachable(const MenuItem& item);
 // refuse.
 InputResult UserClick(Control& control);
 InputResult UserClick(MenuItem& item);
+// A mouse button goes down on the control: runs its OnMouseDown.
+InputResult UserMouseDown(Control& control);
 // Drags the slider to `position` (clamped into its range, as a drag stops at the ends).
 InputResult UserMoveSlider(Slider& slider, int position);
 // Steps the spin edit with its arrows to `value` (clamped). Read-only fields refuse.

@@ -7,6 +7,7 @@
 #include "animation/morph_info.h"
 #include "fake_host.h"
 #include "morph/channel_set.h"
+#include "platform/fpu.h"
 #include "shell/tool_forms.h"
 #include "ui/about_box.h"
 #include "ui/setup_chooser.h"
@@ -42,6 +43,16 @@ protected:
 
   test::FakeHost host_;
 };
+
+TEST_F(ControlPanel, AMouseDownOnTheFrameFieldLoadsTheMaskedExtendedControlWord) {
+  Form1->enablesetupcontrols();
+  platform::LoadFpuControlWord(0x027F); // 53-bit precision, as some hosts run
+  ASSERT_TRUE(UserMouseDown(*Form1->currframe).accepted);
+  constexpr std::uint16_t kReserved = 0x40; // reads back as 1 whatever was loaded
+  EXPECT_EQ(platform::ReadFpuControlWord() & ~kReserved,
+            platform::kMaskedExtendedControlWord & ~kReserved);
+  platform::LoadFpuControlWord(0x037F);
+}
 
 TEST_F(ControlPanel, ANewPanelIsCollapsedWithTheChooserOpenAndNothingToSelectYet) {
   TForm1& panel = *Form1;

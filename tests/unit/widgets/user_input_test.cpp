@@ -84,6 +84,17 @@ TEST_F(UserInputTest, AnAcceptedClickRunsTheHandler) {
   EXPECT_EQ(presses, 1);
 }
 
+TEST_F(UserInputTest, AMouseDownRunsItsHandlerOnlyWhereTheUserCanReach) {
+  int downs = 0;
+  record->OnMouseDown = [&] { ++downs; };
+  EXPECT_TRUE(UserMouseDown(*record).accepted);
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(presses, 0) << "a mouse-down is not a click";
+  group->SetEnabled(false);
+  EXPECT_FALSE(UserMouseDown(*record).accepted);
+  EXPECT_EQ(downs, 1);
+}
+
 TEST_F(UserInputTest, HandlerErrorsGoToTheErrorReport) {
   ListBox& list = form->Add<ListBox>("ListBox1");
   list.SetItems({"Cube"});
