@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -31,6 +33,9 @@ struct Build {
   short version;
   std::vector<std::string> omitted;
 };
+
+// Named in test listings by its variant, not by its bytes.
+void PrintTo(const Build& build, std::ostream* out) { *out << build.name; }
 
 std::string Variant(const char* name) {
   return std::string(QM_STANDIN_HOSTS_DIR) + "/" + name + "/tsxapi.dll";

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "animation/morph_info.h"
 #include "fake_host.h"
 #include "morph/channel_set.h"
@@ -107,6 +109,9 @@ struct PageCase {
   ColorRef button1;
   ColorRef button2;
 };
+
+// Named in test listings by its trigger, not by its bytes.
+void PrintTo(const PageCase& c, std::ostream* out) { *out << c.trigger; }
 
 class PageSwitching : public ControlPanel, public ::testing::WithParamInterface<PageCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +46,9 @@ struct Blocker {
   std::function<void(UserInputTest&)> apply;
   const char* refusal;
 };
+
+// Named in test listings by what blocks the click, not by its bytes.
+void PrintTo(const Blocker& blocker, std::ostream* out) { *out << blocker.what; }
 
 class UserClickRefusedTest : public UserInputTest, public ::testing::WithParamInterface<Blocker> {};
 
