@@ -82,6 +82,21 @@ TEST_F(Panel, ExpandAndHideSwitchBetweenTheTwoSizes) {
   EXPECT_EQ(Get("get Form1.Hide1.Caption"), "Expand");
 }
 
+TEST_F(Panel, ClosingTheChooserLeavesThePanelCollapsedAndItsMenusAtWork) {
+  Get("close Form2");
+  EXPECT_EQ(Get("forms"), "Form1 1\nForm2 0");
+  EXPECT_EQ(Get("get Form1.Height"), "40");
+  EXPECT_EQ(Get("get Form1.btnseloriginal.Enabled"), "0");
+  EXPECT_EQ(Get("get Form1.baroriginal.Enabled"), "0");
+  Get("click Form1.Hide1");
+  EXPECT_EQ(Get("get Form1.Height"), "362");
+  Get("click Form1.Load2"); // File menu: collapses again and shows the chooser
+  EXPECT_EQ(Get("forms"), "Form1 1\nForm2 1");
+  EXPECT_EQ(Get("get Form1.Height"), "40");
+  Get("click Form2.Button1"); // New
+  EXPECT_EQ(Get("get Form1.btnseloriginal.Enabled"), "1");
+}
+
 TEST_F(Panel, ASecondClickShowsTheSamePanelAgain) {
   Get("click Form1.Hide1"); // expanded: a new panel would be collapsed
   Get("close Form2");
