@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include "program_run.h"
+
 #include <string>
 
 namespace qm::host {
@@ -24,16 +24,9 @@ TEST(QmhostAutoArguments, TakeTheCommandFromTheNextArgumentOrFromTheSameOne) {
 }
 
 std::string RunQmhost(const std::string& arguments) {
-  const std::string command =
-      std::string(QMHOST_PATH) + " " + QM_MODULE_PATH + " " + arguments + " 2>/dev/null";
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 512> chunk;
-  while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-    output += chunk.data();
-  pclose(pipe);
-  return output;
+  return qm::test::RunProgram(std::string(QMHOST_PATH) + " " + QM_MODULE_PATH + " " + arguments +
+                              " 2>/dev/null")
+      .output;
 }
 
 TEST(QmhostAuto, AScriptClicksTheIconAndDrivesTheWindows) {

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include "program_run.h"
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace qm::host {
@@ -64,22 +62,10 @@ TEST(QmhostBlock, FieldWithoutTerminatorStopsAtItsEndAndOddBytesAreEscaped) {
   EXPECT_EQ(DescribeBlock(block)[0], "  name: \"" + std::string(32, 'N') + "\" (no terminator)");
 }
 
-struct HostRun {
-  std::string output;
-  int status;
-};
+using HostRun = qm::test::ProgramRun;
 
 HostRun RunQmhost(const std::string& arguments, const std::string& environment = "") {
-  const std::string command = environment + " " + QMHOST_PATH + " " + arguments + " 2>&1";
-  HostRun run{"", -1};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 512> chunk;
-  while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-    run.output += chunk.data();
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return qm::test::RunProgram(environment + " " + QMHOST_PATH + " " + arguments + " 2>&1");
 }
 
 TEST(QmhostRun, RegistersThePluginRunsTheCommandsAndSurvivesARaise) {

@@ -4,13 +4,11 @@
 #include "app/host_steps.h"
 #include "app/session.h"
 
+#include "program_run.h"
 #include "standin_fixture.h"
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -159,22 +157,10 @@ TEST(HostSteps, PathsAndCounts) {
             (std::vector<std::string>{"  -0.5941168 1e-06 -0", "  0.1 16777216 3"}));
 }
 
-struct HostRun {
-  std::string output;
-  int status;
-};
+using HostRun = qm::test::ProgramRun;
 
 HostRun RunQmhost(const std::string& arguments) {
-  const std::string command = std::string(QMHOST_PATH) + " " + arguments + " 2>&1";
-  HostRun run{"", -1};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 512> chunk;
-  while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-    run.output += chunk.data();
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return qm::test::RunProgram(std::string(QMHOST_PATH) + " " + arguments + " 2>&1");
 }
 
 TEST_F(ScenarioRun, QmhostRunsAScriptFileWithItsExitStatus) {
