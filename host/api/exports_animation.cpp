@@ -38,6 +38,19 @@ Node* KeyedNode(Call& call, tsxSOBJ* object, int kind) {
   return node;
 }
 
+// One key-time question about a node: the call logged, a failing or bad call answered
+// with its "none" value, otherwise what `find` picks among the node's key times.
+template <class Find>
+float KeyTimeQuery(const char* function, tsxSOBJ* object, int kind, float time, Find find) {
+  Call call(function, {DescribeNode(object), Kind(kind), FormatNumber(time)});
+  if (call.Failing()) return 0.0f;
+  const Node* node = KeyedNode(call, object, kind);
+  if (node == nullptr) return kNoKeyTime;
+  const float found = find(*node, kind);
+  call.Result(FormatNumber(found));
+  return found;
+}
+
 } // namespace
 
 QM_STANDIN_EXPORT void tsxSobjCreateScript(tsxSOBJ* object) {
@@ -163,35 +176,23 @@ QM_STANDIN_EXPORT void tsxSobjInsertFrame(tsxSOBJ* object, tsxFRAME* frame, int 
 QM_STANDIN_CHECK_SIGNATURE(tsxSobjInsertFrame);
 
 QM_STANDIN_EXPORT float tsxSobjGetPrevTime(tsxSOBJ* object, int kind, float time) {
-  Call call("tsxSobjGetPrevTime", {DescribeNode(object), Kind(kind), FormatNumber(time)});
-  if (call.Failing()) return 0.0f;
-  const Node* node = KeyedNode(call, object, kind);
-  if (node == nullptr) return kNoKeyTime;
-  const float previous = LatestBefore(KeyTimes(node->script, kind), time);
-  call.Result(FormatNumber(previous));
-  return previous;
+  return KeyTimeQuery("tsxSobjGetPrevTime", object, kind, time, [time](const Node& node, int k) {
+    return LatestBefore(KeyTimes(node.script, k), time);
+  });
 }
 QM_STANDIN_CHECK_SIGNATURE(tsxSobjGetPrevTime);
 
 QM_STANDIN_EXPORT float tsxSobjTreeGetPrevTime(tsxSOBJ* object, int kind, float time) {
-  Call call("tsxSobjTreeGetPrevTime", {DescribeNode(object), Kind(kind), FormatNumber(time)});
-  if (call.Failing()) return 0.0f;
-  const Node* node = KeyedNode(call, object, kind);
-  if (node == nullptr) return kNoKeyTime;
-  const float previous = LatestBefore(TreeKeyTimes(*node, kind), time);
-  call.Result(FormatNumber(previous));
-  return previous;
+  return KeyTimeQuery(
+      "tsxSobjTreeGetPrevTime", object, kind, time,
+      [time](const Node& node, int k) { return LatestBefore(TreeKeyTimes(node, k), time); });
 }
 QM_STANDIN_CHECK_SIGNATURE(tsxSobjTreeGetPrevTime);
 
 QM_STANDIN_EXPORT float tsxSobjTreeGetNextTime(tsxSOBJ* object, int kind, float time) {
-  Call call("tsxSobjTreeGetNextTime", {DescribeNode(object), Kind(kind), FormatNumber(time)});
-  if (call.Failing()) return 0.0f;
-  const Node* node = KeyedNode(call, object, kind);
-  if (node == nullptr) return kNoKeyTime;
-  const float next = EarliestAfter(TreeKeyTimes(*node, kind), time);
-  call.Result(FormatNumber(next));
-  return next;
+  return KeyTimeQuery(
+      "tsxSobjTreeGetNextTime", object, kind, time,
+      [time](const Node& node, int k) { return EarliestAfter(TreeKeyTimes(node, k), time); });
 }
 QM_STANDIN_CHECK_SIGNATURE(tsxSobjTreeGetNextTime);
 
